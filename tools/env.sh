@@ -2,7 +2,9 @@
 # Source it; it defines functions and exports, and runs nothing by itself.
 
 ZOVRA_ROOT=${ZOVRA_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX=${WINEPREFIX:-$ZOVRA_ROOT/build/wineprefix}
+ZOVRA_BUILD_DIR=${ZOVRA_BUILD_DIR:-$ZOVRA_ROOT/build}
+export ZOVRA_BUILD_DIR
+export WINEPREFIX=${WINEPREFIX:-$ZOVRA_BUILD_DIR/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
 export LANG=zh_CN.UTF-8
