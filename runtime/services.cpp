@@ -1,0 +1,87 @@
+// Utility services of the run time (screen, clipboard, message box, shell,
+// environment, files, processes, random numbers).
+#include "runtime/services.h"
+
+#include <shellapi.h>
+
+#include <random>
+
+namespace runtime {
+
+COLORREF default_back_colour() { return GetSysColor(COLOR_BTNFACE); }
+
+SIZE screen_size() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+
+std::string clipboard_text() {
+  // Another program may hold the clipboard for a moment.
+  bool opened = false;
+  for (int attempt = 0; attempt < 10 && !(opened = OpenClipboard(nullptr)); ++attempt) Sleep(10);
+  if (!opened) return {};
+  std::string text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* bytes = static_cast<const char*>(GlobalLock(data))) {
+      text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+int message_box(const std::string& text, UINT style, const std::string& title) {
+  return MessageBoxA(nullptr, text.c_str(), title.c_str(), style);
+}
+
+bool open_address(const std::string& address) {
+  auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
+std::string environment_variable(const std::string& name) {
+  DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::string value(size, '\0');
+  DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
+  value.resize(length < size ? length : 0);
+  return value;
+}
+
+bool file_exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool write_file(const std::string& path, const Bytes& bytes) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr) &&
+            written == bytes.size();
+  CloseHandle(file);
+  return ok;
+}
+
+bool run_program(const std::string& command_line) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION process = {};
+  std::string line = command_line;  // CreateProcessA may write into it
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process))
+    return false;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+int random_number(int low, int high) {
+  static std::mt19937 engine{std::random_device{}()};
+  if (high < low) std::swap(low, high);
+  return std::uniform_int_distribution<int>(low, high)(engine);
+}
+
+}  // namespace runtime
