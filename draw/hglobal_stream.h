@@ -43,7 +43,6 @@ class HGlobalStream {
  private:
   void swap(HGlobalStream& other) noexcept;
 
-  HGLOBAL block_ = nullptr;
-  void* locked_ = nullptr;  // address while the block is locked; null otherwise
+  HGLOBAL block_ = nullptr;  // as made or attached; HGlobal() asks the stream for its current one
   IStream* stream_ = nullptr;
 };
