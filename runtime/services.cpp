@@ -39,12 +39,22 @@ bool open_address(const std::string& address) {
 }
 
 std::string environment_variable(const std::string& name) {
-  DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  // Read as UTF-16 and convert: the ANSI call of some systems cuts double-byte
+  // values short, counting characters where it should count bytes.
+  std::wstring wide_name(name.size() + 1, L'\0');
+  wide_name.resize(size_t(MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide_name.data(),
+                                              int(wide_name.size()))));
+  DWORD size = GetEnvironmentVariableW(wide_name.c_str(), nullptr, 0);
   if (size == 0) return {};
-  std::string value(size, '\0');
-  DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
-  value.resize(length < size ? length : 0);
-  return value;
+  std::wstring value(size, L'\0');
+  DWORD length = GetEnvironmentVariableW(wide_name.c_str(), value.data(), size);
+  if (length == 0 || length >= size) return {};
+  int bytes = WideCharToMultiByte(CP_ACP, 0, value.c_str(), int(length), nullptr, 0, nullptr,
+                                  nullptr);
+  std::string text(size_t(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, value.c_str(), int(length), text.data(), bytes, nullptr,
+                      nullptr);
+  return text;
 }
 
 bool file_exists(const std::string& path) {
