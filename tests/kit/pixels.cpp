@@ -79,3 +79,8 @@ bool is_dark(COLORREF colour, int limit) {
   return colour != CLR_INVALID && GetRValue(colour) < limit && GetGValue(colour) < limit &&
          GetBValue(colour) < limit;
 }
+
+bool running_under_wine() {
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}

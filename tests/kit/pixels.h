@@ -47,5 +47,8 @@ bool colour_near(COLORREF a, COLORREF b, int tolerance);
 // colour_near as a GoogleTest assertion that prints both colours as 0xBBGGRR.
 ::testing::AssertionResult colour_matches(COLORREF actual, COLORREF expected, int tolerance);
 std::string colour_text(COLORREF colour);
+// Whether the program runs under Wine, whose drawing differs from Windows in places
+// (tests mark such expectations explicitly).
+bool running_under_wine();
 // A dark pixel: every channel below `limit`.
 bool is_dark(COLORREF colour, int limit = 0x60);
