@@ -226,7 +226,7 @@ class DrawPen : public DrawObject {
   gdip::Pen* pen_ = nullptr;
 };
 
-// A font family of the installed fonts.
+// A font family of the installed fonts; released when destroyed, like every wrapper.
 class DrawFontFamily : public DrawObject {
  public:
   DrawFontFamily() = default;
