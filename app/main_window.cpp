@@ -1,6 +1,8 @@
 // The main window's definition: every control's kind, place, size, text and style.
 #include "app/main_window.h"
 
+#include "app/commands.h"
+
 namespace app {
 
 std::string page_text;
@@ -37,6 +39,7 @@ runtime::WindowDef make_main_window_def() {
       {kEditBox, "编辑框4", "", 208, 162, 176, 120, "", kMultiLine},
   };
   def.size_changed = main_window_size_changed;
+  def.clicks = {{"按钮1", paste_command}, {"按钮3", play_command}, {"按钮2", download_command}};
   return def;
 }
 

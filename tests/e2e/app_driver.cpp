@@ -25,8 +25,15 @@ BOOL CALLBACK match_top_level(HWND hwnd, LPARAM lp) {
 }  // namespace
 
 std::string window_text(HWND hwnd) {
-  char text[4096] = {};
-  GetWindowTextA(hwnd, text, sizeof text);
+  // GetWindowTextA does not ask another process's controls for their text.
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+    return {};
+  std::string text(size_t(length) + 1, '\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                      SMTO_ABORTIFHUNG, 5000, &copied);
+  text.resize(strlen(text.c_str()));
   return text;
 }
 
