@@ -96,6 +96,34 @@ class WindowSkin {
   void draw_caption_button_separator(int window_index, int button_index, DrawGraphics& surface);
   void draw_caption(int window_index, DrawGraphics* surface = nullptr,
                     std::optional<std::string> text = {});
+
+  // Skins a top-level window (apply.cpp); a window already skinned is left alone.
+  // The caption is never lower than 25; the status bar needs a height of at least 1.
+  void apply_to_window(HWND hwnd, std::optional<int> caption_height = {},
+                       std::optional<bool> caption_interaction = {},
+                       std::optional<bool> dblclick_maximizes = {},
+                       std::optional<bool> help_button = {},
+                       std::optional<bool> menu_button = {},
+                       std::optional<bool> show_title = {},
+                       std::optional<bool> caption_gloss = {},
+                       std::optional<int> status_height = {},
+                       std::optional<std::vector<StatusItem>> status_items = {},
+                       std::optional<Bytes> own_picture = {},
+                       std::optional<int> own_picture_mode = {});
+
+  // Frame mouse handling and docked children (skin/methods/frame_mouse.cpp). The
+  // point is the mouse message's lParam, `client` the window's client rectangle.
+  LRESULT begin_drag_or_resize(int window_index, LPARAM point, const RECT& client);
+  void update_resize_cursor(int window_index, LPARAM point, const RECT& client);
+  void layout_docked_children(int window_index);
+
+  // Containers (skin/methods/container.cpp): registers a group box or panel of a
+  // skinned window once, skinning the controls inside it; and the opacity of a
+  // tinted container's tint (low 8 bits).
+  void skin_group_box(HWND hwnd, std::optional<int> skin_painting = {},
+                      std::optional<COLORREF> tint_colour = {}, std::optional<int> tint_alpha = {},
+                      std::optional<int> draw_frame = {});
+  void set_container_tint_alpha(HWND hwnd, int alpha);
 };
 
 }  // namespace skin
