@@ -146,6 +146,17 @@ struct StatusItem {
 
 struct StatusRect { int x = 0, y = 0, width = 0, height = 0; };
 
+// render_window's copy of a window's background and border layers, reused while
+// nothing they are drawn from has changed: scaling a picture through GDI+ costs
+// far more than copying the finished layers.
+struct LayerCache {
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr, old_bitmap = nullptr;
+  int width = 0, height = 0, mode = 0, gloss = 0, caption_height = 0, border = 0;
+  COLORREF fill = 0;
+  Bytes picture;
+};
+
 // One skinned top-level window. Owned by window_table from apply_to_window to the
 // window's WM_NCDESTROY. The destructor releases the back buffer and the two
 // backdrop copies with their bitmaps (the DCs and bitmaps render_window made).
@@ -211,6 +222,7 @@ struct SkinnedWindow {
   int mouse_tracking = 0;
   FadeState fade_in, fade_out;
   int fade_timer_on = 0;
+  LayerCache layer_cache;  // render_window's own bookkeeping
 };
 
 // Releases a backdrop copy: selects its first bitmap back, deletes DC and bitmap,

@@ -1,5 +1,5 @@
 // What a SkinnedWindow record releases when it goes: its back buffer and the
-// caption and status backdrop copies. Platform (GDI) only.
+// caption and status backdrop copies, and render's layer cache. Platform (GDI) only.
 #include "skin/core/skin_records.h"
 #include "skin/core/window_props.h"
 
@@ -27,6 +27,7 @@ SkinnedWindow::~SkinnedWindow() {
   }
   release_copy_dc(caption_copy_dc, caption_copy_old_bitmap, caption_copy_bitmap);
   release_copy_dc(status_copy_dc, status_copy_old_bitmap, status_copy_bitmap);
+  release_copy_dc(layer_cache.dc, layer_cache.old_bitmap, layer_cache.bitmap);
 }
 
 }  // namespace skin

@@ -10,17 +10,6 @@ namespace skin {
 
 namespace {
 
-struct PictureInEffect {
-  const Bytes* picture;
-  int mode;
-  COLORREF fill;
-};
-
-PictureInEffect picture_in_effect(const SkinnedWindow& w) {
-  if (!w.own_picture.empty()) return {&w.own_picture, w.own_picture_mode, w.own_fill_colour};
-  return {&background_picture, picture_mode, back_colour};
-}
-
 RECT client_of(const SkinnedWindow& w) {
   RECT r{};
   GetClientRect(w.hwnd, &r);
@@ -38,6 +27,11 @@ void stroke_rounded(DrawGraphics& g, float x, float y, float width, float height
 }
 
 }  // namespace
+
+PictureInEffect picture_in_effect(const SkinnedWindow& w) {
+  if (!w.own_picture.empty()) return {&w.own_picture, w.own_picture_mode, w.own_fill_colour};
+  return {&background_picture, picture_mode, back_colour};
+}
 
 bool prepare_picture(int window_index, const RECT& client, DrawBitmap& target) {
   const SkinnedWindow* w = window_record(window_index);

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "skin/core/gdi_guards.h"
+#include "skin/core/picture_cache.h"
 #include "skin/core/shapes.h"
 #include "skin/core/window_skin.h"
 
@@ -42,11 +43,6 @@ void fill_vertical(DrawGraphics& g, const DrawGraphicsPath& path, float x, float
 void copy_to_window(const SkinnedWindow& w, int x, int y, int width, int height) {
   ScopedGetDC screen(w.hwnd);
   if (screen.get()) BitBlt(screen.get(), x, y, width, height, w.back_buffer_dc, x, y, SRCCOPY);
-}
-
-void draw_picture(DrawGraphics& g, const Bytes& bytes, float x, float y, float width, float height) {
-  DrawPicture picture;
-  if (picture.FromBytes(bytes)) g.DrawImageRect(picture, x, y, width, height);
 }
 
 void separator_line(DrawGraphics& g, const SkinnedWindow& w, const CaptionButton& b, int alpha) {
@@ -130,8 +126,8 @@ void WindowSkin::draw_caption_button(int window_index, int button_index, DrawGra
         fill_vertical(g, path, fx, fy, bh, colour_to_argb(red, 255), colour_to_argb(0xFFFFFF, 30));
       else
         fill_vertical(g, path, fx, fy, bh, colour_to_argb(0, 80), colour_to_argb(0xFFFFFF, 5));
-      draw_picture(g, picture, fx, fy, bw - 1, bh);
     }
+    draw_cached_picture(w->back_buffer_dc, picture, x, y, b->width - 1, b->height);
     copy_to_window(*w, x, y, b->width, b->height);
     return;
   }
@@ -150,7 +146,7 @@ void WindowSkin::draw_caption_button(int window_index, int button_index, DrawGra
     sheen.AddRectangle(fx - 1, fy, bw + 1, bh - 1);
     fill_vertical(*g, sheen, fx, fy, bh, colour_to_argb(0xFFFFFF, 50), colour_to_argb(0, 0));
   }
-  draw_picture(*g, picture, fx, fy, bw, bh);
+  draw_cached_picture(w->back_buffer_dc, picture, x, y, b->width, b->height);
   draw_caption_button_separator(window_index, button_index, *g);
   if (!surface) {
     own.Delete();

@@ -7,6 +7,7 @@
 #include "skin/core/gdi_guards.h"
 #include "skin/core/window_props.h"
 #include "skin/core/window_skin.h"
+#include "skin/methods/background.h"
 
 namespace skin {
 
@@ -23,6 +24,31 @@ void remake_copy(HDC back_buffer, const RECT& area, HDC& dc, HBITMAP& old_bitmap
   old_bitmap = static_cast<HBITMAP>(SelectObject(dc, bitmap));
   BitBlt(dc, 0, 0, area.right - area.left, area.bottom - area.top, back_buffer, area.left,
          area.top, SRCCOPY);
+}
+
+// Whether the cached layers were drawn from what this render would draw them from.
+bool layers_current(const SkinnedWindow& w, int width, int height) {
+  const LayerCache& c = w.layer_cache;
+  const PictureInEffect in_effect = picture_in_effect(w);
+  return c.bitmap && c.width == width && c.height == height && c.mode == in_effect.mode &&
+         c.fill == in_effect.fill && c.gloss == w.caption_gloss &&
+         c.caption_height == w.caption_height && c.border == w.has_caption &&
+         c.picture == *in_effect.picture;
+}
+
+// Copies the freshly drawn layers of the back buffer into the cache.
+void remember_layers(SkinnedWindow& w, int width, int height) {
+  LayerCache& c = w.layer_cache;
+  remake_copy(w.back_buffer_dc, RECT{0, 0, width, height}, c.dc, c.old_bitmap, c.bitmap);
+  const PictureInEffect in_effect = picture_in_effect(w);
+  c.width = width;
+  c.height = height;
+  c.mode = in_effect.mode;
+  c.fill = in_effect.fill;
+  c.gloss = w.caption_gloss;
+  c.caption_height = w.caption_height;
+  c.border = w.has_caption;
+  c.picture = *in_effect.picture;
 }
 
 void invalidate_list(const SkinnedWindow& w, HWND hwnd, BOOL erase) {
@@ -52,12 +78,21 @@ void WindowSkin::render_window(int window_index, HDC, int present) {
     DeleteObject(displaced);
   SetPropA(w->hwnd, prop_back_buffer, bitmap);
 
+  if (layers_current(*w, width, height)) {
+    BitBlt(w->back_buffer_dc, 0, 0, width, height, w->layer_cache.dc, 0, 0, SRCCOPY);
+  } else {
+    {
+      DrawGraphics layers;
+      layers.FromHDC(w->back_buffer_dc);
+      draw_background(layers, window_index);
+      if (w->has_caption) draw_border(window_index, layers);
+    }
+    remember_layers(*w, width, height);
+  }
   {
     DrawGraphics surface;
     surface.FromHDC(w->back_buffer_dc);
-    draw_background(surface, window_index);
     if (w->has_caption) {
-      draw_border(window_index, surface);
       remake_copy(w->back_buffer_dc, RECT{0, 0, width, w->caption_height}, w->caption_copy_dc,
                   w->caption_copy_old_bitmap, w->caption_copy_bitmap);
     }
