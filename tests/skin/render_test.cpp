@@ -3,6 +3,8 @@
 // the window region, and live GDI objects staying level over many renders.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/core/backdrop.h"
 #include "skin/core/window_props.h"
 #include "skin/methods/render.h"
@@ -77,6 +79,53 @@ TEST_F(Render, PresentingShowsTheBufferAndInvalidatesControlsAfterTheFirstSize) 
     if (c.present) {
       EXPECT_TRUE(colour_matches(window.screen_pixel(150, 100), window.pixel(150, 100), 2));
     }
+  }
+}
+
+TEST_F(Render, ReusedLayersFollowEveryChangeTheyAreDrawnFrom) {
+  // Render keeps the background and border layers between renders; each change
+  // below must show at the next render all the same.
+  const std::string red = skintest::make_picture(20, 20, {{{0, 0, 20, 20}, 0xFFFF0000}});
+  const std::string green = skintest::make_picture(20, 20, {{{0, 0, 20, 20}, 0xFF00FF00}});
+  struct Case {
+    const char* name;
+    std::function<void(skin::SkinnedWindow&)> change;
+    POINT probe;
+    COLORREF expected;
+  };
+  const Case cases[] = {
+      {"back colour", [](skin::SkinnedWindow&) { skin::back_colour = RGB(200, 100, 0); },
+       {100, 100}, RGB(200, 100, 0)},
+      {"picture", [&](skin::SkinnedWindow&) {
+         skin::background_picture = red;
+         skin::picture_mode = 3;
+       },
+       {100, 100}, RGB(255, 0, 0)},
+      {"picture bytes", [&](skin::SkinnedWindow&) { skin::background_picture = green; },
+       {100, 100}, RGB(0, 255, 0)},
+      {"mode", [](skin::SkinnedWindow&) { skin::picture_mode = 0; }, {100, 100}, RGB(200, 100, 0)},
+      {"own picture", [&](skin::SkinnedWindow& w) {
+         w.own_picture = red;
+         w.own_picture_mode = 3;
+         w.own_fill_colour = RGB(0, 0, 0);
+       }, {100, 100}, RGB(255, 0, 0)},
+      {"own fill", [&](skin::SkinnedWindow& w) {
+         w.own_picture_mode = 0;
+         w.own_fill_colour = RGB(9, 99, 199);
+       }, {100, 100}, RGB(9, 99, 199)},
+      {"no border", [](skin::SkinnedWindow& w) { w.has_caption = 0; }, {0, 75}, RGB(9, 99, 199)},
+      {"gloss", [](skin::SkinnedWindow& w) { w.caption_gloss = 1; }, {100, 1}, RGB(148, 187, 231)},
+      {"size", [](skin::SkinnedWindow& w) {
+         SetWindowPos(w.hwnd, nullptr, 0, 0, 260, 180, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+       }, {240, 170}, RGB(9, 99, 199)},
+  };
+  SkinnedTestWindow window(200, 150);
+  window.render();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.change(window.record());
+    window.render();
+    EXPECT_TRUE(colour_matches(window.pixel(c.probe.x, c.probe.y), c.expected, 10));
   }
 }
 
