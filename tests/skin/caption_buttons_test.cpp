@@ -157,13 +157,23 @@ TEST_F(CaptionButtons, MaximizedWindowShowsTheRestorePicture) {
   }
 }
 
-TEST_F(CaptionButtons, NoButtonBelowIndexOneIsDrawn) {
+TEST_F(CaptionButtons, NoButtonOutsideTheListIsDrawn) {
+  skin::back_colour = RGB(60, 60, 60);
   SkinnedTestWindow window(300, 200);
   window.render();
-  const COLORREF before = window.pixel(150, 10);
-  skintest::the_skin().draw_caption_button(window.index(), 0, nullptr, 0, 240);
-  skintest::the_skin().draw_caption_button(window.index(), 4, nullptr, 1);
-  EXPECT_EQ(window.pixel(150, 10), before);
+  const skin::SkinnedWindow& w = window.record();
+  auto strip = [&] {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 24; ++y)
+      for (int x = w.strip_x - 2; x < 300; ++x) pixels.push_back(window.pixel(x, y));
+    return pixels;
+  };
+  const std::vector<COLORREF> before = strip();
+  for (int n : {0, -1, 4}) {
+    skintest::the_skin().draw_caption_button(window.index(), n, nullptr, 0, 240);
+    skintest::the_skin().draw_caption_button(window.index(), n, nullptr, 1);
+  }
+  EXPECT_TRUE(strip() == before);
 }
 
 }  // namespace
