@@ -184,6 +184,30 @@ TEST_F(Container, PanelFrameIsDrawnOnlyWhenAsked) {
   }
 }
 
+TEST_F(Container, PaintsItselfAndItsOwnerDrawnButtonsWithoutCoveringChildren) {
+  HWND box = add_group_box(BS_LEFT, "");
+  HWND push = skintest::make_control(box, "BUTTON", BS_PUSHBUTTON, 20, 30, 80, 26, 0, "按钮");
+  HWND label = skintest::make_control(box, "STATIC", 0, 110, 30, 60, 40);
+  skintest::the_skin().skin_group_box(box, 1, tint, 255, 0);
+  const int l = skin::find_container_index(window_->index(), box);
+  // The button's WM_DRAWITEM reaches the container, which paints it by its kind.
+  skintest::fill_window(push, kMarkerColour);
+  InvalidateRect(push, nullptr, FALSE);
+  UpdateWindow(push);
+  EXPECT_FALSE(colour_matches(skintest::window_pixel(push, 40, 13), kMarkerColour, 0));
+
+  // The first paint is complete; later ones leave the children's places alone.
+  InvalidateRect(box, nullptr, FALSE);
+  UpdateWindow(box);
+  EXPECT_EQ(container(l).needs_paint, 0);
+  EXPECT_TRUE(colour_matches(skintest::window_pixel(box, 100, 100), tint, 2));
+  skintest::fill_window(box, RGB(0, 0, 0));
+  skintest::fill_window(label, kMarkerColour);
+  skin::repaint_container(window_->index(), l, box);
+  EXPECT_TRUE(colour_matches(skintest::window_pixel(box, 100, 100), tint, 2));
+  EXPECT_TRUE(colour_matches(skintest::window_pixel(label, 30, 20), kMarkerColour, 0));
+}
+
 TEST_F(Container, TintOpacitySetting) {
   struct Case {
     COLORREF colour;

@@ -222,4 +222,27 @@ TEST_F(TypingInEdit, TransparentEditWithoutScrollBarsIsRedrawnWhole) {
   }
 }
 
+TEST_F(TypingInEdit, FramePaintingLeavesTheRingToTheSkin) {
+  struct Case {
+    DWORD style;
+    int y;  // a row of the left ring beside the client area
+  };
+  // Without scroll bars the standard painting is handed a region that paints
+  // nothing; with them it paints the bars only.
+  const Case cases[] = {{0, 15}, {ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, 30}};
+  const COLORREF white = RGB(255, 255, 255);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "style " << c.style);
+    skintest::AppliedWindow window;
+    HWND edit = skintest::make_control(window.hwnd(), "EDIT", c.style, 40, 80, 160, 90,
+                                       WS_EX_CLIENTEDGE);
+    skin::attach_controls(window.index(), window.hwnd());
+    UpdateWindow(edit);
+    SendMessageA(edit, WM_NCPAINT, 1, 0);
+    EXPECT_TRUE(colour_matches(skintest::window_pixel(edit, 0, c.y, true),
+                               skintest::blend(0, white, 80), 3));
+    EXPECT_TRUE(colour_matches(skintest::window_pixel(edit, 1, c.y, true), white, 3));
+  }
+}
+
 }  // namespace
