@@ -91,6 +91,18 @@ TEST_F(Background, CentringWithAnOddDifferenceLandsOnAHalfPixel) {
   EXPECT_GT(GetRValue(window.pixel(70, 30)), 100) << colour_text(window.pixel(70, 30));
 }
 
+TEST_F(Background, UndecodablePictureLeavesTheFill) {
+  // A tile of width 0 would never end the mode-4 strip: the render must finish.
+  for (int mode : {0, 2, 3, 4}) {
+    skin::background_picture = "not a picture";
+    skin::picture_mode = mode;
+    SkinnedTestWindow window(100, 60);
+    window.record().has_caption = 0;
+    window.render();
+    EXPECT_TRUE(colour_matches(window.pixel(50, 30), fill_colour, 4)) << mode;
+  }
+}
+
 TEST_F(Background, OwnPictureReplacesTheSkinWideOne) {
   skin::background_picture = skintest::make_picture(100, 60, {{{0, 0, 100, 60}, argb_red}});
   skin::picture_mode = 3;

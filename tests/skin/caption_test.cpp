@@ -67,6 +67,22 @@ TEST_F(Caption, RepaintWithoutSurfaceReachesTheScreen) {
   EXPECT_GT(ink(window, true).title, 20);
 }
 
+TEST_F(Caption, RepeatedRepaintsLeaveTheIconAsFirstDrawn) {
+  // The icon starts above the title; its soft edges must not darken repaint by repaint.
+  skin::back_colour = RGB(40, 120, 200);
+  SkinnedTestWindow window(300, 200, {}, false, "标题");
+  window.render();
+  auto icon = [&] {
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 26; ++y)
+      for (int x = 6; x < 30; ++x) pixels.push_back(window.pixel(x, y));
+    return pixels;
+  };
+  const std::vector<COLORREF> first = icon();
+  for (int k = 0; k < 6; ++k) skintest::the_skin().draw_caption(window.index());
+  EXPECT_TRUE(icon() == first);
+}
+
 TEST(DrawTextWithHalo, HaloSurroundsTheText) {
   skintest::the_skin();
   Canvas canvas(120, 40, RGB(0, 0, 0));

@@ -43,6 +43,15 @@ TEST_F(Render, FirstBitmapIsKeptOnceAndLaterRendersDeleteThePrevious) {
   }
 }
 
+TEST_F(Render, EmptyClientAreaMakesNoBuffer) {
+  SkinnedTestWindow window(0, 0);
+  window.record().needs_render = 1;
+  window.render();
+  EXPECT_EQ(window.record().needs_render, 0);
+  EXPECT_EQ(GetPropA(window.hwnd(), skin::prop_back_buffer), nullptr);
+  EXPECT_EQ(GetPropA(window.hwnd(), skin::prop_first_bitmap), nullptr);
+}
+
 TEST_F(Render, WindowWithoutCaptionGetsNoBorderCaptionOrButtons) {
   struct Case { int has_caption; bool caption_copy; bool border; };
   for (const Case& c : {Case{1, true, true}, Case{0, false, false}}) {
