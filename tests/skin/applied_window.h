@@ -15,12 +15,17 @@ struct AppliedOptions {
   DWORD style = WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   RECT frame{100, 100, 500, 400};  // screen rectangle of the window
   bool visible = true;
+  bool activate = false;  // SetForegroundWindow after showing
   std::optional<bool> dblclick_maximizes;
   std::optional<bool> caption_interaction;
+  const char* window_class = nullptr;  // a class registered by the test; null = plain one
 };
 
 // A top-level window of a class with CS_DBLCLKS, skinned by apply_to_window and
 // (when visible) shown and painted; destroyed with the object unless already gone.
+// Under Wine without a window manager a visible window with WS_SYSMENU (which the
+// skin adds) takes two seconds to be destroyed: Wine waits for a window manager
+// to withdraw it. Tests that need no screen keep their windows hidden.
 class AppliedWindow {
  public:
   explicit AppliedWindow(const AppliedOptions& options = {});
