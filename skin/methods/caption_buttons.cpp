@@ -118,14 +118,13 @@ void WindowSkin::draw_caption_button(int window_index, int button_index, DrawGra
       g.FromHDC(w->back_buffer_dc);
       DrawGraphicsPath path;
       path.Create();
-      if (b->kind == kind_close)
+      if (b->kind == kind_close) {
         top_right_rounded_path(path, fx, fy, bw, bh, 5);
-      else
-        path.AddRectangle(fx, fy, bw, bh);
-      if (b->kind == kind_close)
         fill_vertical(g, path, fx, fy, bh, colour_to_argb(red, 255), colour_to_argb(0xFFFFFF, 30));
-      else
+      } else {
+        path.AddRectangle(fx, fy, bw, bh);
         fill_vertical(g, path, fx, fy, bh, colour_to_argb(0, 80), colour_to_argb(0xFFFFFF, 5));
+      }
     }
     draw_cached_picture(w->back_buffer_dc, picture, x, y, b->width - 1, b->height);
     copy_to_window(*w, x, y, b->width, b->height);
