@@ -54,3 +54,30 @@ TEST_F(WindowTable, ContainerIndexIsThePositionInTheList) {
 }
 
 }  // namespace
+
+namespace {
+
+int custom_presses = 0;
+void count_custom_press() { ++custom_presses; }
+
+TEST(WindowSkinObject, EntryPointsReachTheOneInstance) {
+  skintest::reset_skin_settings();
+  skin::WindowSkin& s = skintest::the_skin();
+  EXPECT_EQ(skin::WindowSkin::instance(), &s);
+  ASSERT_NE(s.window_proc_entry, nullptr);
+  ASSERT_NE(s.button_action_entry, nullptr);
+  EXPECT_EQ(s.button_action_entry_address, reinterpret_cast<UINT_PTR>(s.button_action_entry));
+
+  SkinnedTestWindow window(200, 150);
+  skin::CaptionButton custom;
+  custom.kind = skin::kind_custom;
+  custom.handler = count_custom_press;
+  window.record().caption_buttons.insert(window.record().caption_buttons.begin(), custom);
+  custom_presses = 0;
+  s.button_action_entry(window.index(), 1);
+  s.button_action_entry(window.index(), 0);   // outside the list: nothing
+  s.button_action_entry(window.index(), 99);
+  EXPECT_EQ(custom_presses, 1);
+}
+
+}  // namespace
