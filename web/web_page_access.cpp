@@ -117,6 +117,17 @@ bool wants_utf8_decoding(const Bytes& body, const std::string& raw) {  // step 1
   return find_text(raw, "utf-8", 1, false) != -1;
 }
 
+// A server that accepts and then never answers would otherwise hold the caller
+// (the GUI thread) for good: some WinINet builds have no time-out of their own,
+// and some take one only on the request handle.
+void set_time_limits(HINTERNET request) {
+  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                       INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+    DWORD ms = kRequestTimeoutMs;
+    InternetSetOptionA(request, option, &ms, sizeof ms);
+  }
+}
+
 std::string access(const std::string& address, Call& call, int followed) {
   const char* verb = call.method == 1 ? "POST" : "GET";  // step 1
   const std::string agent = user_agent(*call.extra_headers);
@@ -128,14 +139,6 @@ std::string access(const std::string& address, Call& call, int followed) {
                                           proxy_list.c_str(), "", 0)
                           : InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_DIRECT, "", "", 0));
   if (!root.get()) return {};
-  // A server that accepts and then never answers would otherwise hold the
-  // caller (the GUI thread) for good: some WinINet builds have no time-out.
-  for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
-                       INTERNET_OPTION_RECEIVE_TIMEOUT}) {
-    DWORD ms = kRequestTimeoutMs;
-    InternetSetOptionA(root.get(), option, &ms, sizeof ms);
-  }
-
   // Step 4.
   const std::string host = url_host(address, false);
   InternetHandle connection(InternetConnectA(root.get(), host.c_str(),
@@ -149,6 +152,7 @@ std::string access(const std::string& address, Call& call, int followed) {
   InternetHandle request(HttpOpenRequestA(connection.get(), verb, path.c_str(), "HTTP/1.1",
                                           nullptr, nullptr, flags, 0));
   if (!request.get()) return {};
+  set_time_limits(request.get());
 
   // Steps 6-7.
   std::string& headers = *call.extra_headers;
