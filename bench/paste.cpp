@@ -9,6 +9,7 @@
 
 #include "app/commands.h"
 #include "app/main_window.h"
+#include "tests/kit/clipboard.h"
 #include "tests/kit/loopback_server.h"
 #include "tests/kit/share_page.h"
 #include "tests/kit/test_pictures.h"
@@ -16,15 +17,6 @@
 
 namespace {
 
-void put_on_clipboard(const std::string& text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  SetClipboardData(CF_TEXT, block);
-  CloseClipboard();
-}
 
 template <typename F>
 double median_ms(int rounds, F f) {
@@ -58,7 +50,7 @@ int main() {
   runtime::initialise();
   runtime::Window* window = runtime::load_start_window(app::main_window_def());
   if (!window) return 1;
-  put_on_clipboard(link);
+  put_on_clipboard(link.c_str());
   const int rounds = 15;
   app::paste_command();  // warm-up: connections, decoders
   double bare = median_ms(rounds, [&] { web::web_page_access(link); });

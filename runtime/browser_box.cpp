@@ -2,6 +2,8 @@
 // Navigating replaces the host, whose window text is the address it opens.
 #include "runtime/browser_box.h"
 
+#include "runtime/control_class.h"
+
 namespace runtime {
 namespace {
 
@@ -31,14 +33,7 @@ LRESULT CALLBACK browser_box_proc(HWND box, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool register_browser_box_class() {
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = browser_box_proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = kBrowserBoxClass;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return register_control_class(kBrowserBoxClass, browser_box_proc, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
 }
 
 void navigate_browser_box(HWND box, const std::string& address) {

@@ -2,6 +2,8 @@
 // bitmap of the box's size with the picture placed on the back colour.
 #include "runtime/picture_box.h"
 
+#include "runtime/control_class.h"
+
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -118,13 +120,7 @@ Placement picture_placement(int box_width, int box_height, int picture_width,
 }
 
 bool register_picture_box_class() {
-  WNDCLASSEXA wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = picture_box_proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.lpszClassName = kPictureBoxClass;
-  return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return register_control_class(kPictureBoxClass, picture_box_proc, nullptr);
 }
 
 void set_picture_box_picture(HWND box, const std::string& encoded) {

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "tests/e2e/app_driver.h"
+#include "tests/kit/clipboard.h"
 #include "tests/kit/loopback_server.h"
 #include "tests/kit/share_page.h"
 #include "tests/kit/test_pictures.h"
@@ -25,18 +26,6 @@ const RECT kAuthorGroup = {204, 106, 496, 330};
 const RECT kAvatarBox = {8, 16, 184, 216};
 const RECT kAuthorBox = {4, 16, 180, 40};
 
-void put_on_clipboard(const char* text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  if (text) {
-    size_t size = strlen(text) + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(block), text, size);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-  }
-  CloseClipboard();
-}
 
 // Presses a button from another thread: the press returns only when the
 // command has ended, which may need the test to close a box first.

@@ -8,11 +8,9 @@ using std::max;
 using std::min;
 #include <gdiplus.h>
 
-namespace {
-
 namespace gp = Gdiplus::DllExports;
 
-bool encoder_for(const wchar_t* mime, CLSID* clsid) {
+bool gdiplus_encoder(const wchar_t* mime, CLSID* clsid) {
   UINT count = 0, size = 0;
   if (gp::GdipGetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
   std::string buffer(size, '\0');
@@ -26,8 +24,6 @@ bool encoder_for(const wchar_t* mime, CLSID* clsid) {
   return false;
 }
 
-}  // namespace
-
 std::string make_test_picture(int width, int height, COLORREF fill, const wchar_t* mime) {
   ULONG_PTR token = 0;
   Gdiplus::GdiplusStartupInput input;
@@ -36,7 +32,7 @@ std::string make_test_picture(int width, int height, COLORREF fill, const wchar_
   Gdiplus::GpBitmap* bitmap = nullptr;
   Gdiplus::GpGraphics* graphics = nullptr;
   CLSID clsid;
-  if (encoder_for(mime, &clsid) &&
+  if (gdiplus_encoder(mime, &clsid) &&
       gp::GdipCreateBitmapFromScan0(width, height, 0, PixelFormat32bppARGB, nullptr, &bitmap) ==
           Gdiplus::Ok &&
       gp::GdipGetImageGraphicsContext(bitmap, &graphics) == Gdiplus::Ok) {

@@ -1,31 +1,14 @@
 // Screenshots: a BitBlt of the window's screen rectangle, encoded with GDI+.
 #include "tests/kit/window_shot.h"
 
+#include "tests/kit/test_pictures.h"
+
 #include <algorithm>
 using std::max;
 using std::min;
 #include <gdiplus.h>
 
-namespace {
-
 namespace gp = Gdiplus::DllExports;
-
-// CLSID of GDI+'s PNG encoder, looked up by its MIME type.
-bool png_encoder(CLSID* clsid) {
-  UINT count = 0, size = 0;
-  if (gp::GdipGetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
-  std::string buffer(size, '\0');
-  auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-  if (gp::GdipGetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
-  for (UINT i = 0; i < count; ++i)
-    if (lstrcmpiW(codecs[i].MimeType, L"image/png") == 0) {
-      *clsid = codecs[i].Clsid;
-      return true;
-    }
-  return false;
-}
-
-}  // namespace
 
 bool save_window_png(HWND window, const std::string& path) {
   RECT r;
@@ -43,7 +26,7 @@ bool save_window_png(HWND window, const std::string& path) {
   bool ok = false;
   Gdiplus::GpBitmap* image = nullptr;
   CLSID clsid;
-  if (png_encoder(&clsid) &&
+  if (gdiplus_encoder(L"image/png", &clsid) &&
       gp::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) == Gdiplus::Ok) {
     std::wstring wide(path.size() + 1, L'\0');
     wide.resize(size_t(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(),

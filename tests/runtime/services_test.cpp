@@ -3,6 +3,7 @@
 
 #include "runtime/picture_box.h"
 #include "runtime/services.h"
+#include "tests/kit/clipboard.h"
 
 namespace {
 
@@ -45,18 +46,6 @@ TEST(HttpFileRead, FailuresYieldNoBytes) {
   }
 }
 
-void put_on_clipboard(const char* text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  if (text) {
-    size_t size = strlen(text) + 1;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(block), text, size);
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
-  }
-  CloseClipboard();
-}
 
 TEST(Clipboard, TextOrNothing) {
   struct Case {
