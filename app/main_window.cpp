@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/commands.h"
+#include "app/skin_setup.h"
 
 namespace app {
 
@@ -38,6 +39,7 @@ runtime::WindowDef make_main_window_def() {
       {kEditBox, "编辑框3", "分组框2", 4, 16, 176, 24, "", kSingleLine},
       {kEditBox, "编辑框4", "", 208, 162, 176, 120, "", kMultiLine},
   };
+  def.created = main_window_created;
   def.size_changed = main_window_size_changed;
   def.clicks = {{"按钮1", paste_command}, {"按钮3", play_command}, {"按钮2", download_command}};
   return def;
