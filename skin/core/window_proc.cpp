@@ -66,6 +66,14 @@ void on_double_click(WindowSkin& skin, int index, int y) {
   if (const int k = skin.find_maximize_button(index)) skin.caption_button_action(index, k);
 }
 
+void on_timer(WindowSkin& skin, HWND hwnd, int index, WPARAM id) {
+  if (id == fade_timer_id(hwnd)) timer_step(skin, hwnd, index);
+}
+
+void on_get_min_max_info(int index, MINMAXINFO* info) {
+  if (info) limits_step(index, *info);
+}
+
 void on_mouse_hover(int index) {
   if (SkinnedWindow* w = window_record(index)) w->mouse_tracking = 1;
 }
@@ -164,21 +172,19 @@ void on_notify(const NMHDR* header) {
 LRESULT WindowSkin::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
   const int index = window_index_of(hwnd);
   if (!index) return forward(hwnd, message, wparam, lparam);
-  const auto dc = reinterpret_cast<HDC>(wparam);
-  const auto control = reinterpret_cast<HWND>(lparam);
   switch (message) {
     case WM_QUIT: on_quit(); break;
     case WM_DESTROY: release_control_brushes(hwnd); break;
     case WM_NCDESTROY: on_nc_destroy(hwnd); break;
     case WM_SHOWWINDOW: on_show_window(*this, hwnd, index, wparam == TRUE); break;
-    case WM_ERASEBKGND: return on_erase_background(dc);
+    case WM_ERASEBKGND: return on_erase_background(reinterpret_cast<HDC>(wparam));
     case WM_PAINT: return on_paint(*this, hwnd, index, wparam, lparam);
     case WM_LBUTTONDBLCLK: on_double_click(*this, index, point_y(lparam)); break;
     case WM_MOUSEMOVE: hover_step(*this, hwnd, index, lparam); break;
     case WM_MOUSEHOVER: on_mouse_hover(index); break;
     case WM_MOUSELEAVE: leave_step(*this, index); break;
-    case WM_TIMER: if (wparam == fade_timer_id(hwnd)) timer_step(*this, hwnd, index); break;
-    case WM_GETMINMAXINFO: if (lparam) limits_step(index, *reinterpret_cast<MINMAXINFO*>(lparam)); break;
+    case WM_TIMER: on_timer(*this, hwnd, index, wparam); break;
+    case WM_GETMINMAXINFO: on_get_min_max_info(index, reinterpret_cast<MINMAXINFO*>(lparam)); break;
     case WM_WINDOWPOSCHANGED: on_position_changed(*this, index); break;
     case WM_SIZE: on_size(*this, index); break;
     case WM_LBUTTONDOWN: press_step(*this, hwnd, index, lparam); break;
@@ -191,10 +197,12 @@ LRESULT WindowSkin::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-      if (HBRUSH brush = control_colour(message, dc, control)) return reinterpret_cast<LRESULT>(brush);
+      if (HBRUSH brush = control_colour(message, reinterpret_cast<HDC>(wparam),
+                                        reinterpret_cast<HWND>(lparam)))
+        return reinterpret_cast<LRESULT>(brush);
       break;
     case WM_ACTIVATEAPP: on_activate_app(wparam != 0); break;
-    case WM_COMMAND: repaint_after_command(control, HIWORD(wparam)); break;
+    case WM_COMMAND: repaint_after_command(reinterpret_cast<HWND>(lparam), HIWORD(wparam)); break;
     case WM_NOTIFY: on_notify(reinterpret_cast<const NMHDR*>(lparam)); break;
     default: break;
   }

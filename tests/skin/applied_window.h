@@ -15,7 +15,7 @@ struct AppliedOptions {
   DWORD style = WS_POPUP | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   RECT frame{100, 100, 500, 400};  // screen rectangle of the window
   bool visible = true;
-  bool activate = false;  // SetForegroundWindow after showing
+  bool activate = true;  // shown active (SetForegroundWindow) rather than without activation
   std::optional<bool> dblclick_maximizes;
   std::optional<bool> caption_interaction;
   const char* window_class = nullptr;  // a class registered by the test; null = plain one

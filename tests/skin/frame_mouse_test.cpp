@@ -89,11 +89,12 @@ void press_and_drag(const AppliedWindow& window, POINT from, int dx, int dy) {
   });
 }
 
-TEST_F(FrameMouse, PressOnTheCaptionMovesTheWindow) {
-  struct Case { const char* name; std::optional<bool> dblclick; POINT from; };
+TEST_F(FrameMouse, PressOnTheCaptionMovesTheWindowButNotOnTheButtonStrip) {
+  struct Case { const char* name; std::optional<bool> dblclick; POINT from; POINT moved; };
   const Case cases[] = {
-      {"caption, double click on", true, {150, 20}},
-      {"caption top edge, double click off", false, {150, 2}},
+      {"caption, double click on", true, {150, 20}, {40, 30}},
+      {"caption top edge, double click off", false, {150, 2}, {40, 30}},
+      {"caption-button strip", true, {370, 5}, {0, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -102,25 +103,40 @@ TEST_F(FrameMouse, PressOnTheCaptionMovesTheWindow) {
     AppliedWindow window(options);
     const RECT before = window.window_rect();
     press_and_drag(window, c.from, 40, 30);
+    ASSERT_TRUE(IsWindow(window.hwnd()));
     const RECT after = window.window_rect();
-    EXPECT_EQ(after.left - before.left, 40);
-    EXPECT_EQ(after.top - before.top, 30);
+    EXPECT_EQ(after.left - before.left, c.moved.x);
+    EXPECT_EQ(after.top - before.top, c.moved.y);
     EXPECT_EQ(after.right - after.left, before.right - before.left);
     EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
   }
 }
 
 TEST_F(FrameMouse, PressOnAnEdgeSizesTheWindowFromThatEdge) {
-  struct Case { const char* name; POINT from; RECT change; };  // change of left, top, right, bottom
+  struct Case {
+    const char* name;
+    POINT from;
+    RECT change;  // of left, top, right, bottom
+    bool dblclick;
+  };
   const Case cases[] = {
-      {"left", {1, 150}, {-30, 0, 0, 0}},          {"right", {398, 150}, {0, 0, 30, 0}},
-      {"top", {200, 1}, {0, -30, 0, 0}},           {"bottom", {200, 298}, {0, 0, 0, 30}},
-      {"top left", {2, 2}, {-30, -30, 0, 0}},      {"top right", {397, 2}, {0, -30, 30, 0}},
-      {"bottom left", {2, 297}, {-30, 0, 0, 30}},  {"bottom right", {397, 297}, {0, 0, 30, 30}},
+      {"left", {1, 150}, {-30, 0, 0, 0}, true},
+      {"right", {398, 150}, {0, 0, 30, 0}, true},
+      {"top", {200, 1}, {0, -30, 0, 0}, true},
+      {"bottom", {200, 298}, {0, 0, 0, 30}, true},
+      {"top left", {2, 2}, {-30, -30, 0, 0}, true},
+      {"top right", {397, 2}, {0, -30, 30, 0}, true},
+      {"bottom left", {2, 297}, {-30, 0, 0, 30}, true},
+      {"bottom right", {397, 297}, {0, 0, 30, 30}, true},
+      // Without double-click maximize the edges below the caption still size.
+      {"left, double click off", {1, 150}, {-30, 0, 0, 0}, false},
+      {"bottom, double click off", {200, 298}, {0, 0, 0, 30}, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    AppliedWindow window;
+    AppliedOptions options;
+    options.dblclick_maximizes = c.dblclick;
+    AppliedWindow window(options);
     const RECT before = window.window_rect();
     const int dx = c.change.left + c.change.right, dy = c.change.top + c.change.bottom;
     press_and_drag(window, c.from, dx, dy);
@@ -129,6 +145,26 @@ TEST_F(FrameMouse, PressOnAnEdgeSizesTheWindowFromThatEdge) {
     EXPECT_EQ(after.top - before.top, c.change.top);
     EXPECT_EQ(after.right - before.right, c.change.right);
     EXPECT_EQ(after.bottom - before.bottom, c.change.bottom);
+  }
+}
+
+TEST_F(FrameMouse, DockedChildrenFillTheClientAreaBelowTheirTop) {
+  struct Case { int status_height; int top; RECT expected; };  // in a 400 x 300 client
+  const Case cases[] = {{0, 30, {2, 30, 398, 297}}, {20, 40, {2, 40, 398, 277}}};
+  for (const Case& c : cases) {
+    AppliedOptions options;
+    options.visible = false;
+    AppliedWindow window(options);
+    HWND child = skintest::make_child(window.hwnd(), 0, 0, 10, 10);
+    window.record().status_height = c.status_height;
+    window.record().docked_children.push_back(skin::DockedChild{nullptr, 5});  // blank: skipped
+    window.record().docked_children.push_back(skin::DockedChild{child, c.top});
+    SendMessageA(window.hwnd(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(400, 300));
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_TRUE(EqualRect(&r, &c.expected))
+        << r.left << "," << r.top << "," << r.right << "," << r.bottom;
   }
 }
 

@@ -152,16 +152,17 @@ TEST_F(WindowProc, AWindowSizedToTheScreenIsPutAtTheScreenMinusTheTaskbar) {
   const SIZE screen = runtime::screen_size();
   const int taskbar = skin::taskbar_height();
   struct Case { const char* name; DWORD style; RECT expected; int maximized; };
+  // Sized at (10, 10): the maximizable window also goes to the screen's origin.
   const Case cases[] = {
       {"maximizable", WS_POPUP | WS_MAXIMIZEBOX, {0, 0, screen.cx, screen.cy - taskbar}, 1},
-      {"without maximize box", WS_POPUP, {0, 0, screen.cx, screen.cy}, 0},
+      {"without maximize box", WS_POPUP, {10, 10, 10 + screen.cx, 10 + screen.cy}, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     AppliedOptions options;
     options.style = c.style;
     AppliedWindow window(options);
-    SetWindowPos(window.hwnd(), nullptr, 0, 0, screen.cx, screen.cy, SWP_NOZORDER);
+    SetWindowPos(window.hwnd(), nullptr, 10, 10, screen.cx, screen.cy, SWP_NOZORDER);
     skintest::pump_messages();
     const RECT r = window.window_rect();
     EXPECT_EQ(r.left, c.expected.left);
