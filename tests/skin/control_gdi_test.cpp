@@ -52,7 +52,7 @@ TEST(ControlGdiObjects, BackToBaselineAfterManyHoverAndPaintRounds) {
   };
   for (int k = 0; k < 5; ++k) round();
   const int before = count_live_gdi_objects();
-  for (int k = 0; k < 300; ++k) round();
+  for (int k = 0; k < 100; ++k) round();
   EXPECT_EQ(count_live_gdi_objects(), before);
   EXPECT_TRUE(skin::memory_dcs.empty());
 }
