@@ -54,6 +54,11 @@ const runtime::WindowDef& main_window_def() {
 
 runtime::Window* main_window() { return runtime::window_of(main_window_def()); }
 
+void program_exit() {
+  std::string().swap(page_text);
+  tear_down_skin();
+}
+
 void main_window_size_changed() {
   if (runtime::Window* window = main_window()) window->set_size(kMainWidth, kMainHeight);
 }

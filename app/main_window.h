@@ -19,4 +19,7 @@ void main_window_size_changed();
 
 extern std::string page_text;  // body of the last share page fetched
 
+// Runs once after the message loop: the page text is freed, then the skin goes.
+void program_exit();
+
 }  // namespace app
