@@ -81,6 +81,17 @@ void fill_group_box_inside(HWND group_box) {
   if (!button_class_proc) button_class_proc = previous;
 }
 
+// The edit class takes WS_BORDER away and draws a line inside its text area;
+// put back, the style gives the box a one-pixel frame outside it, which
+// skins can paint.
+void make_edit_box(HWND edit, DWORD style) {
+  SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+  if (!(style & WS_BORDER)) return;
+  SetWindowLongPtrA(edit, GWL_STYLE, GetWindowLongPtrA(edit, GWL_STYLE) | WS_BORDER);
+  SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void create_controls(Window& window) {
   const WindowDef& def = window.definition();
   for (size_t i = 0; i < def.controls.size(); ++i) {
@@ -98,7 +109,7 @@ void create_controls(Window& window) {
     // A later control lies over the earlier ones it overlaps.
     SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(state().font), FALSE);
-    if (c.kind == kEditBox) SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
+    if (c.kind == kEditBox) make_edit_box(hwnd, c.style);
     if (c.kind == kGroupBox) fill_group_box_inside(hwnd);
     window.add_control(c, hwnd);
   }

@@ -14,9 +14,8 @@ struct ExpectedControl {
   DWORD style_bits;    // must all be set
 };
 
-// The edit class takes WS_BORDER out of the style and draws the line itself.
-constexpr DWORD kSingle = ES_AUTOHSCROLL;
-constexpr DWORD kMulti = ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+constexpr DWORD kSingle = WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kMulti = WS_BORDER | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 
 const ExpectedControl kControls[] = {
     {"Static", nullptr, {8, 34, 88, 58}, "Zovra播放地址：", 0},
@@ -81,6 +80,9 @@ TEST_F(MainWindow, HoldsEveryControlAtItsPlace) {
     EXPECT_EQ(DWORD(GetWindowLongPtrA(control, GWL_STYLE)) & c.style_bits, c.style_bits);
     EXPECT_TRUE(IsWindowVisible(control));
     if (lstrcmpiA(c.window_class, "Edit") == 0) {
+      RECT client;
+      GetClientRect(control, &client);
+      EXPECT_EQ(client.right, c.rect.right - c.rect.left - 2) << "a one-pixel frame";
       EXPECT_GE(DWORD(SendMessageA(control, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu)
           << "no length limit";
       EXPECT_FALSE(GetWindowLongPtrA(control, GWL_STYLE) & (ES_READONLY | ES_PASSWORD));
