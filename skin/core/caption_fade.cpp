@@ -44,7 +44,8 @@ void hover_step(WindowSkin& skin, HWND hwnd, int window_index, LPARAM point) {
   skin.hot_button = hot;
   if (w->hot_caption_button >= 1 && w->hot_caption_button != hot) {
     // A fade-out still running is cut short: its button goes back to plain first.
-    if (w->fade_out.step < 8) skin.draw_caption_button(window_index, w->fade_out.button, nullptr, 0, 0);
+    if (w->fade_out.step < 8)
+      skin.draw_caption_button(window_index, w->fade_out.button, nullptr, 0, 0);
     w->fade_out = FadeState{w->hot_caption_button, 0};
   }
   if (hot >= 1 && hot != w->hot_caption_button) w->fade_in = FadeState{hot, 0};

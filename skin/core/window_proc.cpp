@@ -102,7 +102,8 @@ void on_button_up(WindowSkin& skin, int index) {
   const SkinnedWindow* w = window_record(index);
   if (!w || skin.button_action_entry_address == 0 || !w->has_caption) return;
   const int n = skin.hot_button;
-  if (n > 0 && n <= static_cast<int>(w->caption_buttons.size())) skin.caption_button_action(index, n);
+  if (n > 0 && n <= static_cast<int>(w->caption_buttons.size()))
+    skin.caption_button_action(index, n);
 }
 
 void on_system_command(int index, WPARAM command) {
@@ -133,7 +134,8 @@ void on_query_open(int index) {
 
 void on_set_text(WindowSkin& skin, int index, const char* text) {
   const SkinnedWindow* w = window_record(index);
-  if (w && w->show_title && w->has_caption) skin.draw_caption(index, nullptr, std::string(text ? text : ""));
+  if (w && w->show_title && w->has_caption)
+    skin.draw_caption(index, nullptr, std::string(text ? text : ""));
 }
 
 void on_draw_item(int index, const DRAWITEMSTRUCT* item) {

@@ -37,8 +37,9 @@ void send_mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
 AppliedWindow::AppliedWindow(const AppliedOptions& o) {
   register_class();
   hwnd_ = CreateWindowExA(0, o.window_class ? o.window_class : window_class, "应用测试", o.style,
-                          o.frame.left, o.frame.top, o.frame.right - o.frame.left, o.frame.bottom - o.frame.top, nullptr,
-                          nullptr, GetModuleHandleA(nullptr), nullptr);
+                          o.frame.left, o.frame.top, o.frame.right - o.frame.left,
+                          o.frame.bottom - o.frame.top, nullptr, nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
   the_skin().apply_to_window(hwnd_, {}, o.caption_interaction, o.dblclick_maximizes);
   if (o.visible) {
     ShowWindow(hwnd_, o.activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE);

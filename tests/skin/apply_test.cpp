@@ -57,7 +57,8 @@ TEST_F(Apply, RecordFollowsTheArgumentsAndTheWindowStyle) {
     EXPECT_EQ(w.has_max_button, (c.style & WS_MAXIMIZEBOX) != 0);
     ASSERT_EQ(w.caption_buttons.size(), c.kinds.size());
     for (size_t k = 0; k < c.kinds.size(); ++k) EXPECT_EQ(w.caption_buttons[k].kind, c.kinds[k]);
-    EXPECT_EQ(w.caption_buttons.back().rect.x, 300 - c.strip_width + 1 + 2 + 27 * (c.kinds.size() - 1));
+    const float close_x = static_cast<float>(300 - c.strip_width + 1 + 2 + 27 * (c.kinds.size() - 1));
+    EXPECT_EQ(w.caption_buttons.back().rect.x, close_x);
     EXPECT_EQ(w.has_caption, 1);
     EXPECT_EQ(w.dblclick_maximizes, 1);
     EXPECT_EQ(w.show_title, 1);

@@ -99,6 +99,77 @@ TEST_F(WindowProc, SystemCommandsKeepTheFlagsAndCommandsWithHitTestBitsChangeNon
   }
 }
 
+TEST_F(WindowProc, SmallMessagesKeepTheirFlags) {
+  struct Case {
+    const char* name;
+    UINT message;
+    WPARAM wparam;
+    int minimized_before;
+    int minimized_after, mouse_tracking_after;
+    bool rendered;
+  };
+  const Case cases[] = {
+      {"query open", WM_QUERYOPEN, 0, 1, 0, 0, false},
+      {"mouse hover", WM_MOUSEHOVER, 0, 0, 0, 1, false},
+      {"shown while minimized", WM_SHOWWINDOW, TRUE, 1, 0, 0, false},
+      {"shown", WM_SHOWWINDOW, TRUE, 0, 0, 0, true},
+      {"hidden", WM_SHOWWINDOW, FALSE, 0, 0, 0, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AppliedOptions options;
+    options.visible = false;
+    AppliedWindow window(options);
+    skin::SkinnedWindow& w = window.record();
+    w.minimized = c.minimized_before;
+    SendMessageA(window.hwnd(), c.message, c.wparam, 0);
+    EXPECT_EQ(w.minimized, c.minimized_after);
+    EXPECT_EQ(w.mouse_tracking, c.mouse_tracking_after);
+    EXPECT_EQ(w.back_buffer_dc != nullptr, c.rendered);
+  }
+}
+
+TEST_F(WindowProc, NewTitleIsDrawnAtOnceWhenTheTitleIsShown) {
+  for (bool shown : {true, false}) {
+    SCOPED_TRACE(shown);
+    AppliedWindow window;
+    skin::SkinnedWindow& w = window.record();
+    w.show_title = shown;
+    w.needs_render = 1;
+    UpdateWindow(window.hwnd());
+    const RECT title{30, 5, 200, 22};
+    auto title_pixels = [&] {
+      GdiFlush();
+      std::vector<COLORREF> pixels;
+      for (int y = title.top; y < title.bottom; ++y)
+        for (int x = title.left; x < title.right; ++x)
+          pixels.push_back(GetPixel(w.back_buffer_dc, x, y));
+      return pixels;
+    };
+    const std::vector<COLORREF> before = title_pixels();
+    SetWindowTextA(window.hwnd(), "一个新的标题");
+    const std::vector<COLORREF> after = title_pixels();
+    int changed = 0;
+    for (size_t k = 0; k < before.size(); ++k) changed += before[k] != after[k];
+    EXPECT_EQ(changed > 0, shown);
+    char text[64] = {};
+    GetWindowTextA(window.hwnd(), text, sizeof text);
+    EXPECT_STREQ(text, "一个新的标题");  // forwarded: the window keeps the text
+  }
+}
+
+TEST_F(WindowProc, QuitStopsGdiplusOnceWithTheSkinsToken) {
+  AppliedOptions options;
+  options.visible = false;
+  AppliedWindow window(options);
+  skin::gdiplus_token = gdiplus_start();  // a second start of the running GDI+
+  ASSERT_NE(skin::gdiplus_token, 0u);
+  SendMessageA(window.hwnd(), WM_QUIT, 0, 0);
+  EXPECT_EQ(skin::gdiplus_token, 0u);  // the skin's destructor will not stop it again
+  DrawBitmap still_running;
+  EXPECT_TRUE(still_running.Create(4, 4));
+}
+
 TEST_F(WindowProc, PaintRendersWhenAskedElsePresentsAndAMinimizedWindowPaintsNothing) {
   AppliedWindow window;
   skin::SkinnedWindow& w = window.record();
@@ -315,7 +386,8 @@ TEST_F(WindowProc, DestroyingAWindowRemovesItAndRenumbersEveryIndexLeft) {
   std::vector<Owned> owned;
   auto add = [&](AppliedWindow& w, auto list, const char* cls, const char* property) {
     HWND h = skintest::make_child(w.hwnd(), 10, 80, 50, 20, cls);
-    auto record = std::make_unique<typename std::remove_reference_t<decltype(w.record().*list)>::value_type::element_type>();
+    using List = std::remove_reference_t<decltype(w.record().*list)>;
+    auto record = std::make_unique<typename List::value_type::element_type>();
     record->hwnd = h;
     (w.record().*list).push_back(std::move(record));
     skin::set_prop_value(h, property, w.index());
