@@ -61,14 +61,14 @@ struct Call {
   std::string* raw_headers;
 };
 
-std::string user_agent(const std::string& extra_headers) {  // step 2
+std::string user_agent(const std::string& extra_headers) {
   if (find_text(extra_headers, "User-Agent:", 1, false) == -1) return kDefaultUserAgent;
   std::string agent = trim_blanks(text_between(extra_headers, "User-Agent:", "\r\n"));
   return agent.empty() ? header_value(extra_headers) : agent;
 }
 
 void complete_headers(std::string& headers, const std::string& address,
-                      const std::string& cookie_text) {  // step 6
+                      const std::string& cookie_text) {
   if (find_text(headers, "Referer:") == -1)
     headers += (headers.empty() ? "Referer: " : "\r\nReferer: ") + address;
   if (find_text(headers, "Accept:") == -1) headers += "\r\nAccept: */*";
@@ -78,7 +78,7 @@ void complete_headers(std::string& headers, const std::string& address,
   if (!cookie_text.empty()) headers += "\r\nCookie: " + cookie_text;
 }
 
-Bytes read_body(HINTERNET request) {  // step 8
+Bytes read_body(HINTERNET request) {
   Bytes body;
   for (;;) {
     char piece[kReadPiece] = {};
@@ -89,7 +89,7 @@ Bytes read_body(HINTERNET request) {  // step 8
   return body;
 }
 
-std::string read_raw_headers(HINTERNET request) {  // step 9
+std::string read_raw_headers(HINTERNET request) {
   char buffer[kRawHeaderBuffer];
   std::memset(buffer, ' ', sizeof buffer);
   DWORD length = kRawHeaderBuffer;
@@ -99,7 +99,7 @@ std::string read_raw_headers(HINTERNET request) {  // step 9
   return std::string(buffer, end ? size_t(static_cast<const char*>(end) - buffer) : sizeof buffer);
 }
 
-void parse_raw_headers(const std::string& raw, Call& call) {  // steps 11-12
+void parse_raw_headers(const std::string& raw, Call& call) {
   std::string& cookies = *call.returned_cookies;
   cookies.clear();
   for (const std::string& line : split_text(raw, "\r\n")) {
@@ -110,7 +110,7 @@ void parse_raw_headers(const std::string& raw, Call& call) {  // steps 11-12
   if (cookies.size() >= 2) cookies.resize(cookies.size() - 2);
 }
 
-bool wants_utf8_decoding(const Bytes& body, const std::string& raw) {  // step 16
+bool wants_utf8_decoding(const Bytes& body, const std::string& raw) {
   // The body is a byte buffer: a plain byte search, first occurrence below 500.
   const size_t window = body.size() < 503 ? body.size() : 503;
   if (std::string_view(body.data(), window).find("utf-8") != std::string_view::npos) return true;
@@ -129,24 +129,24 @@ void set_time_limits(HINTERNET request) {
 }
 
 std::string access(const std::string& address, Call& call, int followed) {
-  const char* verb = call.method == 1 ? "POST" : "GET";  // step 1
+  const char* verb = call.method == 1 ? "POST" : "GET";
   const std::string agent = user_agent(*call.extra_headers);
 
-  // Step 3.
+  // The root handle: direct, or through the proxy when one is given.
   const std::string proxy_list = "http=" + *call.proxy;
   InternetHandle root(call.proxy_present
                           ? InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PROXY,
                                           proxy_list.c_str(), "", 0)
                           : InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_DIRECT, "", "", 0));
   if (!root.get()) return {};
-  // Step 4.
+  // The connection to the address's host and port.
   const std::string host = url_host(address, false);
   InternetHandle connection(InternetConnectA(root.get(), host.c_str(),
                                              INTERNET_PORT(url_port(address)), "", "",
                                              INTERNET_SERVICE_HTTP, 0, 0));
   if (!connection.get()) return {};
 
-  // Step 5.
+  // The request, with its flags.
   const std::string path = url_path(address);
   const DWORD flags = request_flags(address, call.cookie_present, call.forbid_redirects != 0);
   InternetHandle request(HttpOpenRequestA(connection.get(), verb, path.c_str(), "HTTP/1.1",
@@ -154,7 +154,7 @@ std::string access(const std::string& address, Call& call, int followed) {
   if (!request.get()) return {};
   set_time_limits(request.get());
 
-  // Steps 6-7.
+  // The completed headers, written back, and the send.
   std::string& headers = *call.extra_headers;
   complete_headers(headers, address, *call.cookie_text);
   if (call.method != 0) {
@@ -166,7 +166,7 @@ std::string access(const std::string& address, Call& call, int followed) {
     HttpSendRequestA(request.get(), headers.data(), DWORD(headers.size()), nullptr, 0);
   }
 
-  // Steps 8-10.
+  // Body and raw headers; the handles close before any parsing.
   Bytes body = read_body(request.get());
   std::string& raw = *call.raw_headers;
   raw = read_raw_headers(request.get());
@@ -174,12 +174,12 @@ std::string access(const std::string& address, Call& call, int followed) {
   connection.close();
   root.close();
 
-  // Steps 11-14.
+  // Redirect address and cookies from the raw headers.
   parse_raw_headers(raw, call);
   if (call.cookie_present) merge_cookies(*call.cookie_text, *call.returned_cookies);
   if (call.redirect_address->empty()) *call.redirect_address = raw;
 
-  // Step 15, bounded: an endless chain of "301" answers ends with the empty text.
+  // A "301" is followed by a new request, bounded: an endless chain of "301" answers ends with the empty text.
   if (text_between(raw, "HTTP/1.1 ", " Moved") == "301") {
     const std::string next = *call.redirect_address + url_path(address);
     call.redirect_address->clear();
@@ -193,7 +193,7 @@ std::string access(const std::string& address, Call& call, int followed) {
     return access(next, call, followed + 1);
   }
 
-  // Steps 16-17.
+  // UTF-8 pages become code page 936; the text ends at the first zero byte.
   if (wants_utf8_decoding(body, raw)) body = utf8_to_gbk(body);
   return std::string(body.c_str());
 }
