@@ -155,6 +155,38 @@ struct LayerCache {
   int width = 0, height = 0, mode = 0, gloss = 0, caption_height = 0, border = 0;
   COLORREF fill = 0;
   Bytes picture;
+  int generation = 0;  // counts redraws, so later layers can tell which ones they lie on
+};
+
+// Releases a backdrop copy: selects its first bitmap back, deletes DC and bitmap,
+// and zeroes the three handles.
+void release_copy_dc(HDC& dc, HBITMAP& old_bitmap, HBITMAP& bitmap);
+
+// render_window's copy of the finished caption (icon, haloed title and caption
+// buttons over the layers), reused while nothing it is drawn from has changed:
+// five GDI+ text draws cost several times a copy of the whole window.
+struct CaptionCache {
+  CaptionCache() = default;
+  CaptionCache(const CaptionCache&) = delete;
+  CaptionCache& operator=(const CaptionCache&) = delete;
+  ~CaptionCache() { release_copy_dc(dc, old_bitmap, bitmap); }
+
+  HDC dc = nullptr;
+  HBITMAP bitmap = nullptr, old_bitmap = nullptr;
+  int layers = 0;  // the LayerCache generation it was drawn over
+  int show_title = 0, margin = 0, strip_width = 0, strip_y = 0, strip_height = 0;
+  int maximized = 0;
+  std::string title, font;
+  int font_size = 0, bold = 0;
+  COLORREF colour = 0, halo = 0;
+  HICON icon = nullptr;
+  std::vector<CaptionButton> buttons;
+};
+
+// The window region render_window last applied and what it was made from.
+struct RegionMemo {
+  int width = -1, height = -1, maximized = 0;
+  RECT box{};
 };
 
 // One skinned top-level window. Owned by window_table from apply_to_window to the
@@ -223,10 +255,8 @@ struct SkinnedWindow {
   FadeState fade_in, fade_out;
   int fade_timer_on = 0;
   LayerCache layer_cache;  // render_window's own bookkeeping
+  CaptionCache caption_cache;
+  RegionMemo region_memo;
 };
-
-// Releases a backdrop copy: selects its first bitmap back, deletes DC and bitmap,
-// and zeroes the three handles.
-void release_copy_dc(HDC& dc, HBITMAP& old_bitmap, HBITMAP& bitmap);
 
 }  // namespace skin

@@ -3,6 +3,9 @@
 // and the window routines used around it. Uses the skin's records and draw/.
 #include "skin/methods/render.h"
 
+#include <algorithm>
+#include <string>
+
 #include "skin/core/backdrop.h"
 #include "skin/core/gdi_guards.h"
 #include "skin/core/window_props.h"
@@ -49,6 +52,78 @@ void remember_layers(SkinnedWindow& w, int width, int height) {
   c.caption_height = w.caption_height;
   c.border = w.has_caption;
   c.picture = *in_effect.picture;
+  ++c.generation;
+}
+
+// The window's text, which the caption shows when show_title is set.
+std::string window_title(HWND hwnd) {
+  std::string title(static_cast<size_t>(std::max(0, GetWindowTextLengthA(hwnd))) + 1, '\0');
+  title.resize(static_cast<size_t>(GetWindowTextA(hwnd, &title[0], static_cast<int>(title.size()))));
+  return title;
+}
+
+bool same_button_look(const CaptionButton& a, const CaptionButton& b) {
+  return a.width == b.width && a.height == b.height && a.kind == b.kind &&
+         a.rect.x == b.rect.x && a.rect.y == b.rect.y && a.rect.width == b.rect.width &&
+         a.rect.height == b.rect.height && a.picture == b.picture &&
+         a.second_picture == b.second_picture;
+}
+
+// Whether the cached caption was drawn from what this render would draw it from.
+// Size and caption height are part of the layers it lies on.
+bool caption_current(const SkinnedWindow& w, const std::string& title, int margin) {
+  const CaptionCache& c = w.caption_cache;
+  return c.bitmap && c.layers == w.layer_cache.generation && c.show_title == w.show_title &&
+         c.margin == margin && c.strip_width == w.strip_width && c.strip_y == w.strip_y &&
+         c.strip_height == w.strip_height && c.maximized == w.maximized && c.title == title &&
+         c.font == w.title_font && c.font_size == w.title_font_size &&
+         c.bold == w.title_bold && c.colour == w.title_colour &&
+         c.halo == w.title_halo_colour && c.icon == app_icon &&
+         std::equal(c.buttons.begin(), c.buttons.end(), w.caption_buttons.begin(),
+                    w.caption_buttons.end(), same_button_look);
+}
+
+// Copies the freshly drawn caption (with the layers under it) into the cache.
+void remember_caption(SkinnedWindow& w, int width, int height, const std::string& title,
+                      int margin) {
+  CaptionCache& c = w.caption_cache;
+  remake_copy(w.back_buffer_dc, RECT{0, 0, width, height}, c.dc, c.old_bitmap, c.bitmap);
+  c.layers = w.layer_cache.generation;
+  c.show_title = w.show_title;
+  c.margin = margin;
+  c.strip_width = w.strip_width;
+  c.strip_y = w.strip_y;
+  c.strip_height = w.strip_height;
+  c.maximized = w.maximized;
+  c.title = title;
+  c.font = w.title_font;
+  c.font_size = w.title_font_size;
+  c.bold = w.title_bold;
+  c.colour = w.title_colour;
+  c.halo = w.title_halo_colour;
+  c.icon = app_icon;
+  c.buttons = w.caption_buttons;
+}
+
+// Gives the window its rounded region unless the region it already has was made
+// for the same client size and maximized state: rebuilding it, with the
+// position-changed messages that go with it, costs more than the rest of a render
+// under Wine.
+void apply_window_region(SkinnedWindow& w, int width, int height) {
+  RegionMemo& m = w.region_memo;
+  RECT box{};
+  if (m.width == width && m.height == height && m.maximized == w.maximized) {
+    const int kind = GetWindowRgnBox(w.hwnd, &box);
+    // A window whose region was taken away or replaced gets it back.
+    if (kind != ERROR && kind != NULLREGION && EqualRect(&box, &m.box)) return;
+  }
+  round_window_region(w.hwnd);
+  RECT client{};
+  GetClientRect(w.hwnd, &client);  // the position-changed messages may have resized it
+  m.width = client.right;
+  m.height = client.bottom;
+  m.maximized = w.maximized;
+  if (GetWindowRgnBox(w.hwnd, &m.box) == ERROR) m.box = RECT{};
 }
 
 void invalidate_list(const SkinnedWindow& w, HWND hwnd, BOOL erase) {
@@ -63,7 +138,7 @@ void WindowSkin::render_window(int window_index, HDC, int present) {
   RECT client{};
   GetClientRect(w->hwnd, &client);
   const int width = client.right, height = client.bottom;
-  round_window_region(w->hwnd);
+  apply_window_region(*w, width, height);
   if (!w->back_buffer_dc) w->back_buffer_dc = CreateCompatibleDC(nullptr);
   HBITMAP bitmap = create_argb_bitmap(width, height);
   if (!w->back_buffer_dc || !bitmap) {  // nothing to draw on (an empty client area)
@@ -78,9 +153,8 @@ void WindowSkin::render_window(int window_index, HDC, int present) {
     DeleteObject(displaced);
   SetPropA(w->hwnd, prop_back_buffer, bitmap);
 
-  if (layers_current(*w, width, height)) {
-    BitBlt(w->back_buffer_dc, 0, 0, width, height, w->layer_cache.dc, 0, 0, SRCCOPY);
-  } else {
+  const bool layers_reused = layers_current(*w, width, height);
+  if (!layers_reused) {
     {
       DrawGraphics layers;
       layers.FromHDC(w->back_buffer_dc);
@@ -89,23 +163,33 @@ void WindowSkin::render_window(int window_index, HDC, int present) {
     }
     remember_layers(*w, width, height);
   }
-  {
-    DrawGraphics surface;
-    surface.FromHDC(w->back_buffer_dc);
-    if (w->has_caption) {
-      remake_copy(w->back_buffer_dc, RECT{0, 0, width, w->caption_height}, w->caption_copy_dc,
-                  w->caption_copy_old_bitmap, w->caption_copy_bitmap);
-    }
-    const StatusRect& s = w->status_rect;
-    remake_copy(w->back_buffer_dc, RECT{s.x, s.y, s.x + s.width, s.y + s.height},
-                w->status_copy_dc, w->status_copy_old_bitmap, w->status_copy_bitmap);
-    if (w->has_caption) {
+  const std::string title = w->has_caption && w->show_title ? window_title(w->hwnd) : std::string();
+  const bool caption_reused =
+      layers_reused && w->has_caption && caption_current(*w, title, frame_margin);
+  if (layers_reused && !caption_reused)
+    BitBlt(w->back_buffer_dc, 0, 0, width, height, w->layer_cache.dc, 0, 0, SRCCOPY);
+  // The backdrops show the layers alone; with a reused caption only the cache still does.
+  HDC layers_only = caption_reused ? w->layer_cache.dc : w->back_buffer_dc;
+  if (w->has_caption) {
+    remake_copy(layers_only, RECT{0, 0, width, w->caption_height}, w->caption_copy_dc,
+                w->caption_copy_old_bitmap, w->caption_copy_bitmap);
+  }
+  const StatusRect& s = w->status_rect;
+  remake_copy(layers_only, RECT{s.x, s.y, s.x + s.width, s.y + s.height}, w->status_copy_dc,
+              w->status_copy_old_bitmap, w->status_copy_bitmap);
+  if (caption_reused) {
+    BitBlt(w->back_buffer_dc, 0, 0, width, height, w->caption_cache.dc, 0, 0, SRCCOPY);
+  } else if (w->has_caption) {
+    {
+      DrawGraphics surface;
+      surface.FromHDC(w->back_buffer_dc);
       if (w->show_title) draw_caption(window_index, &surface);
       for (size_t n = 1; n <= w->caption_buttons.size(); ++n)
         draw_caption_button(window_index, static_cast<int>(n), &surface);
     }
-    // Status items are drawn by the status bar's painter once it exists.
+    remember_caption(*w, width, height, title, frame_margin);
   }
+  // Status items are drawn by the status bar's painter once it exists.
 
   w->needs_render = 0;
   if (!present) return;
