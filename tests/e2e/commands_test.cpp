@@ -164,7 +164,8 @@ TEST_F(Commands, PasteFillsTheFourFieldsAndShowsTheAvatar) {
   paste_link(share_link.c_str());
   EXPECT_EQ(fields_text(), share_link + "|" + fields.video + "|" + fields.author + "|" +
                                fields.description);
-  COLORREF shown = avatar_centre_when([](COLORREF c) { return GetRValue(c) > 180; });
+  auto red = [](COLORREF c) { return GetRValue(c) > 180 && GetGValue(c) < 70; };
+  COLORREF shown = avatar_centre_when(red);
   EXPECT_GT(GetRValue(shown), 180);
   EXPECT_LT(GetGValue(shown), 70);
   ASSERT_TRUE(server.wait_for_request("/s/abc", 1s));
@@ -199,11 +200,11 @@ TEST_F(Commands, PasteClearsWhatThePageDoesNotHold) {
     SCOPED_TRACE(c.what);
     paste_link(c.clipboard.c_str());
     EXPECT_EQ(fields_text(), c.expected);
-    COLORREF shown = avatar_centre_when([&](COLORREF seen) {
-      return c.avatar_green ? GetGValue(seen) > 150 : seen == empty_box;
-    });
+    auto green = [](COLORREF seen) { return GetGValue(seen) > 150 && GetRValue(seen) < 100; };
+    COLORREF shown = avatar_centre_when(
+        [&](COLORREF seen) { return c.avatar_green ? green(seen) : seen == empty_box; });
     if (c.avatar_green)
-      EXPECT_GT(GetGValue(shown), 150);
+      EXPECT_TRUE(green(shown)) << std::hex << shown;
     else
       EXPECT_EQ(shown, empty_box);
   }

@@ -88,17 +88,18 @@ TEST_F(SkinLook, EditRingTakesTheThemeColourWhenHotOrFocused) {
   const POINT inside = {frame.left + link.left + 40, frame.top + mid};
   const POINT away = {frame.left + 250, frame.top + 200};
   auto ring = [&] { return blueness(at(link.left, mid)); };  // the frame's left pixel
-  EXPECT_LT(ring(), 80) << "plain ring";
+  // Repaints follow the mouse a moment later: each look is waited for (bounded).
+  auto plain = [&] { return ring() < 80; };
+  auto lit = [&] { return ring() > 120; };
+  EXPECT_TRUE(plain()) << "plain ring";
   move_mouse(inside.x, inside.y);
-  Sleep(300);
-  EXPECT_GT(ring(), 120) << "hot ring in the theme colour";
+  EXPECT_TRUE(wait_until(lit, 3000)) << "hot ring in the theme colour";
   move_mouse(away.x, away.y);
-  Sleep(300);
-  EXPECT_LT(ring(), 80) << "plain again after the mouse left";
+  EXPECT_TRUE(wait_until(plain, 3000)) << "plain again after the mouse left";
   click(inside.x, inside.y);
   move_mouse(away.x, away.y);
   Sleep(300);
-  EXPECT_GT(ring(), 120) << "focused ring in the theme colour";
+  EXPECT_TRUE(wait_until(lit, 3000)) << "focused ring in the theme colour";
   EXPECT_GT(blueness(at(link.left + 150, link.top)), 120) << "all round";
 }
 
@@ -110,14 +111,13 @@ TEST_F(SkinLook, PushButtonLightsUpUnderTheMouse) {
       for (int x = paste.left + 3; x < paste.left + 12; x += 2, ++n) sum += luminance(at(x, y));
     return sum / n;
   };
-  int before = average();
+  const int before = average();
   move_mouse(frame.left + 440, frame.top + 45);
-  Sleep(400);
-  int hot = average();
-  EXPECT_GT(std::abs(hot - before), 8) << "the hover highlight changes the button";
+  EXPECT_TRUE(wait_until([&] { return std::abs(average() - before) > 8; }, 3000))
+      << "the hover highlight changes the button";
   move_mouse(frame.left + 250, frame.top + 200);
-  Sleep(400);
-  EXPECT_LT(std::abs(average() - before), 4) << "and goes when the mouse leaves";
+  EXPECT_TRUE(wait_until([&] { return std::abs(average() - before) < 4; }, 3000))
+      << "and goes when the mouse leaves";
 }
 
 TEST_F(SkinLook, DoubleClickOnTheCaptionDoesNothing) {
