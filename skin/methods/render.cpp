@@ -236,9 +236,32 @@ void round_window_region(HWND hwnd) {
   SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
   RECT r{};
   GetClientRect(hwnd, &r);
-  HRGN region = CreateRoundRectRgn(0, 0, r.right + 1, r.bottom + 1, 5, 5);
+  HRGN region = corner_cut_region(r.right, r.bottom);
   // On success the region belongs to the system.
   if (region && !SetWindowRgn(hwnd, region, TRUE)) DeleteObject(region);
+}
+
+HRGN corner_cut_region(int width, int height) {
+  // The shape of a 5 x 5 round rectangle, built pixel by pixel: each corner
+  // loses its corner pixel and the one beside it on each edge. Some systems'
+  // round-rectangle regions cut only the corner pixel, which left the key
+  // colour of the rounded background showing.
+  HRGN region = CreateRectRgn(0, 0, width, height);
+  if (!region || width < 4 || height < 4) return region;
+  const RECT cuts[] = {
+      {0, 0, 2, 1}, {0, 1, 1, 2},                                  // top left
+      {width - 2, 0, width, 1}, {width - 1, 1, width, 2},          // top right
+      {0, height - 1, 2, height}, {0, height - 2, 1, height - 1},  // bottom left
+      {width - 2, height - 1, width, height},                      // bottom right
+      {width - 1, height - 2, width, height - 1},
+  };
+  for (const RECT& c : cuts) {
+    HRGN cut = CreateRectRgnIndirect(&c);
+    if (!cut) continue;
+    CombineRgn(region, region, cut, RGN_DIFF);
+    DeleteObject(cut);
+  }
+  return region;
 }
 
 void exclude_visible_children(HWND hwnd, HDC dc) {

@@ -8,6 +8,8 @@ namespace skin {
 
 // Gives the window a rounded region matching its client area (corners of 5).
 void round_window_region(HWND hwnd);
+// The rounded window shape of a width x height window, as a new region.
+HRGN corner_cut_region(int width, int height);
 // Excludes every visible direct child without WS_EX_TRANSPARENT from dc's clip.
 void exclude_visible_children(HWND hwnd, HDC dc);
 // Invalidates the skinned controls of window i that are its direct children.

@@ -171,9 +171,28 @@ TEST_F(Render, WindowRegionIsRoundedToTheClientArea) {
   window.render();
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(window.hwnd(), region), ERROR);
-  EXPECT_FALSE(PtInRegion(region, 0, 0));
-  EXPECT_TRUE(PtInRegion(region, 100, 75));
-  EXPECT_TRUE(PtInRegion(region, 199, 75));
+  // Each corner loses three pixels, exactly those the rounded background
+  // leaves in the key colour; the next ones along the edges stay.
+  struct Point {
+    int x, y;
+    bool inside;
+  };
+  const Point points[] = {
+      {0, 0, false},     {1, 0, false},     {0, 1, false},     {2, 0, true},
+      {1, 1, true},      {0, 2, true},      {199, 0, false},   {198, 0, false},
+      {199, 1, false},   {197, 0, true},    {198, 1, true},    {0, 149, false},
+      {1, 149, false},   {0, 148, false},   {2, 149, true},    {199, 149, false},
+      {198, 149, false}, {199, 148, false}, {199, 147, true},  {100, 75, true},
+      {199, 75, true},   {200, 75, false},
+  };
+  for (const Point& p : points)
+    EXPECT_EQ(PtInRegion(region, p.x, p.y) != 0, p.inside) << p.x << "," << p.y;
+  // No pixel of the top and bottom rows left inside the region shows the key colour.
+  for (int y : {0, 1, 148, 149})
+    for (int x = 0; x < 200; ++x)
+      if (PtInRegion(region, x, y)) {
+        EXPECT_FALSE(colour_matches(window.pixel(x, y), RGB(255, 0, 255), 0)) << x << "," << y;
+      }
   DeleteObject(region);
 }
 
