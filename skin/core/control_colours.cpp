@@ -75,6 +75,24 @@ HBRUSH hollow_brush(HWND control, HDC dc) {
   return brush;
 }
 
+HBRUSH control_colour(UINT message, HDC dc, HWND control) {
+  if (!skin_controls || !controls_transparent) return nullptr;
+  switch (message) {
+    case WM_CTLCOLOREDIT:
+      // The edit of a combo box is painted by the combo box's own skin.
+      return has_class(GetParent(control), "ComboBox") ? nullptr : backdrop_brush(control, dc);
+    case WM_CTLCOLORSTATIC:
+      return backdrop_brush(control, dc);
+    case WM_CTLCOLORLISTBOX:
+      if (!has_class(control, "ListBox") || is_owner_draw_listbox(control)) return nullptr;
+      return hollow_brush(control, dc);
+    case WM_CTLCOLORBTN:
+      return hollow_brush(control, dc);
+    default:
+      return nullptr;
+  }
+}
+
 void repaint_after_command(HWND control, int code) {
   if (!controls_transparent || !skin_controls || !control) return;
   for (const RepaintCase& c : repaint_cases) {

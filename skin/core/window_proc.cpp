@@ -142,24 +142,6 @@ void on_draw_item(int index, const DRAWITEMSTRUCT* item) {
   if (item) dispatch_draw_item(index, *item);
 }
 
-// The brush for a WM_CTLCOLOR* message, or null when the previous procedure answers.
-HBRUSH control_colour(UINT message, HDC dc, HWND control) {
-  if (!skin_controls || !controls_transparent) return nullptr;
-  switch (message) {
-    case WM_CTLCOLOREDIT:
-      // The edit of a combo box is painted by the combo box's own skin.
-      return has_class(GetParent(control), "ComboBox") ? nullptr : backdrop_brush(control, dc);
-    case WM_CTLCOLORSTATIC:
-      return backdrop_brush(control, dc);
-    case WM_CTLCOLORLISTBOX:
-      if (!has_class(control, "ListBox") || is_owner_draw_listbox(control)) return nullptr;
-      return hollow_brush(control, dc);
-    case WM_CTLCOLORBTN:
-      return hollow_brush(control, dc);
-    default:
-      return nullptr;
-  }
-}
 
 void on_activate_app(bool active) {
   if (!active) start_working_set_trim();

@@ -36,6 +36,9 @@ void full_screen_step(int window_index);
 // when no backdrop could be made.
 HBRUSH backdrop_brush(HWND control, HDC dc);
 HBRUSH hollow_brush(HWND control, HDC dc);
+// The brush a skinned window or container gives a child for a WM_CTLCOLOR*
+// message, or null when the previous procedure answers.
+HBRUSH control_colour(UINT message, HDC dc, HWND control);
 // Whether a class name matches exactly (GetClassNameA into 255 bytes).
 bool has_class(HWND hwnd, const char* name);
 // Repaints a control whose content a notification says has changed.

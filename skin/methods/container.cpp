@@ -26,25 +26,6 @@ void take_font(ContainerRecord& record, HWND hwnd) {
   record.font_style = font.style;
 }
 
-// The brush for a child's WM_CTLCOLOR* message, or null when the previous
-// procedure answers. The same rules as the skinned window's.
-HBRUSH child_colour(UINT message, HDC dc, HWND control) {
-  if (!skin_controls || !controls_transparent) return nullptr;
-  switch (message) {
-    case WM_CTLCOLOREDIT:
-      // The edit of a combo box is painted by the combo box's own skin.
-      return has_class(GetParent(control), "ComboBox") ? nullptr : backdrop_brush(control, dc);
-    case WM_CTLCOLORSTATIC:
-      return backdrop_brush(control, dc);
-    case WM_CTLCOLORLISTBOX:
-      if (!has_class(control, "ListBox") || is_owner_draw_listbox(control)) return nullptr;
-      return hollow_brush(control, dc);
-    case WM_CTLCOLORBTN:
-      return hollow_brush(control, dc);
-    default:
-      return nullptr;
-  }
-}
 
 LRESULT on_show_window(HWND hwnd, const ContainerRecord& record, WPARAM wparam, LPARAM lparam) {
   forward_to_previous(hwnd, WM_SHOWWINDOW, wparam, lparam);
@@ -153,7 +134,7 @@ LRESULT CALLBACK container_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM l
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
-      if (HBRUSH brush = child_colour(message, dc, reinterpret_cast<HWND>(lparam)))
+      if (HBRUSH brush = control_colour(message, dc, reinterpret_cast<HWND>(lparam)))
         return reinterpret_cast<LRESULT>(brush);
       break;
     default: break;
