@@ -36,20 +36,6 @@ class WaitCursor {
 
 }  // namespace
 
-bool is_web_address(const std::string& address) {
-  auto starts_with = [&](const char* prefix) {
-    size_t n = strlen(prefix);
-    if (address.size() < n) return false;
-    for (size_t i = 0; i < n; ++i) {
-      char c = address[i];
-      if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
-      if (c != prefix[i]) return false;
-    }
-    return true;
-  };
-  return starts_with("http://") || starts_with("https://");
-}
-
 SharePage extract_share_page(const std::string& page) {
   using web::text_between;
   // Two end markers start with a character of the code page's user-defined area.

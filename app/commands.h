@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 
+#include "runtime/services.h"
 #include "runtime/window_def.h"
 
 namespace app {
@@ -14,10 +15,10 @@ void download_command();  // "下载": show the video in the modal player window
 const runtime::WindowDef& player_window_def();
 void player_window_created();
 
-// True for addresses that begin with "http://" or "https://" in any letter case:
-// the only ones handed to the shell or the browser control, which would also
-// run local programs, files and script addresses.
-bool is_web_address(const std::string& address);
+// Web addresses ("http://", "https://", any letter case) are the only ones
+// handed to the shell or the browser control, which would also run local
+// programs, files and script addresses.
+using runtime::is_web_address;
 
 // What the share page yields, each field cut out by its markers; empty when absent.
 struct SharePage {

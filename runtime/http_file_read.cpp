@@ -15,18 +15,11 @@ struct InternetHandle {
 
 constexpr char kUserAgent[] = "Mozilla/5.0 (Windows NT 6.1) Zovra";
 
-bool starts_with_no_case(const std::string& text, const char* prefix) {
-  size_t n = strlen(prefix);
-  return text.size() >= n && CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(),
-                                            int(n), prefix, int(n)) == CSTR_EQUAL;
-}
-
 }  // namespace
 
 Bytes http_file_read(const std::string& address) {
   // Only web addresses: a page must not make us read local files.
-  if (!starts_with_no_case(address, "http://") && !starts_with_no_case(address, "https://"))
-    return {};
+  if (!is_web_address(address)) return {};
   InternetHandle root{InternetOpenA(kUserAgent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0)};
   if (!root.handle) return {};
   InternetHandle request{InternetOpenUrlA(root.handle, address.c_str(), nullptr, 0,

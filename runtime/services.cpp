@@ -32,6 +32,20 @@ int message_box(const std::string& text, UINT style, const std::string& title) {
   return MessageBoxA(nullptr, text.c_str(), title.c_str(), style);
 }
 
+bool is_web_address(const std::string& address) {
+  auto starts_with = [&](const char* prefix) {
+    size_t n = strlen(prefix);
+    if (address.size() < n) return false;
+    for (size_t i = 0; i < n; ++i) {
+      char c = address[i];
+      if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+      if (c != prefix[i]) return false;
+    }
+    return true;
+  };
+  return starts_with("http://") || starts_with("https://");
+}
+
 bool open_address(const std::string& address) {
   auto result = reinterpret_cast<INT_PTR>(
       ShellExecuteA(nullptr, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL));

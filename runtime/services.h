@@ -17,8 +17,11 @@ std::string clipboard_text();    // CF_TEXT of the clipboard; empty when none
 // A modal box without owner: style 64 is an information box with OK.
 int message_box(const std::string& text, UINT style, const std::string& title);
 
-// GET of an address; empty on failure or for an empty address.
+// GET of a web address; empty on failure and for any other address.
 Bytes http_file_read(const std::string& address);
+
+// True for addresses that begin with "http://" or "https://" in any letter case.
+bool is_web_address(const std::string& address);
 
 // The shell's "open" verb, shown normally; does not wait.
 bool open_address(const std::string& address);

@@ -2,6 +2,8 @@
 // the window-procedure tests (see applied_window.h).
 #include "tests/skin/applied_window.h"
 
+#include "tests/skin/skin_fixture.h"
+
 #include <thread>
 
 namespace skintest {
@@ -9,19 +11,6 @@ namespace skintest {
 namespace {
 
 const char* const window_class = "ZovraAppliedTestWindow";
-
-void register_class() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = window_class;
-  RegisterClassA(&wc);
-  done = true;
-}
 
 void send_mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
   INPUT input{};
@@ -35,7 +24,7 @@ void send_mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
 }  // namespace
 
 AppliedWindow::AppliedWindow(const AppliedOptions& o) {
-  register_class();
+  register_test_class(window_class, CS_DBLCLKS);
   hwnd_ = CreateWindowExA(0, o.window_class ? o.window_class : window_class, "应用测试", o.style,
                           o.frame.left, o.frame.top, o.frame.right - o.frame.left,
                           o.frame.bottom - o.frame.top, nullptr, nullptr,

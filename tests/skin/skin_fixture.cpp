@@ -12,18 +12,6 @@ namespace {
 
 const char* const window_class = "ZovraSkinTestWindow";
 
-void register_class() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = window_class;
-  RegisterClassA(&wc);
-  done = true;
-}
-
 class SkinEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
@@ -39,6 +27,16 @@ class SkinEnvironment : public ::testing::Environment {
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new SkinEnvironment);
 
 }  // namespace
+
+void register_test_class(const char* name, UINT style) {
+  WNDCLASSA wc{};
+  wc.style = style;
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  RegisterClassA(&wc);  // fails harmlessly when the class exists
+}
 
 skin::WindowSkin& the_skin() {
   static skin::WindowSkin skin_object;
@@ -62,7 +60,7 @@ void reset_skin_settings() {
 
 SkinnedTestWindow::SkinnedTestWindow(int width, int height, ButtonSet buttons, bool visible,
                                      const char* title) {
-  register_class();
+  register_test_class(window_class);
   hwnd_ = CreateWindowExA(0, window_class, title, WS_POPUP | (visible ? WS_VISIBLE : 0), 40, 40,
                           width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   auto w = std::make_unique<skin::SkinnedWindow>();

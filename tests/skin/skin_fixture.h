@@ -12,6 +12,10 @@
 
 namespace skintest {
 
+// Registers a plain window class for test windows (DefWindowProcA, arrow
+// cursor); registering a name again does nothing.
+void register_test_class(const char* name, UINT style = 0);
+
 // The skin object of the test program (GDI+ started before it).
 skin::WindowSkin& the_skin();
 
